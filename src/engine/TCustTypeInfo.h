@@ -1,0 +1,13 @@
+#pragma once
+// One custom file type, as the filter definitions file lists it.
+
+#include <QString>
+
+namespace kf {
+
+struct TCustTypeInfo {
+    QString sName;  // e.g. "Compressed Files"
+    QString sTypes; // masks separated by blanks, e.g. "*.ZIP *.RAR "
+};
+
+} // namespace kf
