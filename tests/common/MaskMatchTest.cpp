@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "common/MaskMatch.h"
 
 using namespace kf;
@@ -9,6 +11,8 @@ struct MaskCase {
     const char *mask;
     bool matches;
 };
+
+inline std::ostream &operator<<(std::ostream &o, const MaskCase &c) { return o << c.name << " ~ " << c.mask; }
 
 class MaskMatchTest : public ::testing::TestWithParam<MaskCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "common/SizeText.h"
 #include "common/TextHelpers.h"
 
@@ -11,6 +13,8 @@ struct SizeCase {
     double value;
     const char *expected;
 };
+
+inline std::ostream &operator<<(std::ostream &o, const SizeCase &c) { return o << c.unit << ' ' << c.decimals << ' ' << c.value; }
 
 class SizeTextTest : public ::testing::TestWithParam<SizeCase> {};
 
